@@ -1,0 +1,20 @@
+#pragma once
+// The program's five message boxes, behind a seam that tests replace.
+#include <QString>
+#include <functional>
+
+namespace platform {
+
+enum class BoxKind { Information, Plain, Warning, Confirmation, Error };
+
+// Shows one modal box; returns true for "OK" (always true for one-button boxes).
+using MessageBoxSeam = std::function<bool(BoxKind kind, const QString& caption, const QString& text)>;
+void SetMessageBoxSeam(MessageBoxSeam seam);  // empty restores the QMessageBox one
+
+void ShowInformation(const QString& text);                         // "Information"
+void ShowPlain(const QString& text);                               // application title, no icon
+void ShowWarning(const QString& text, const QString& caption = QStringLiteral("notice"));
+bool ShowConfirmation(const QString& text);                        // "Confirm", OK default
+void ShowErrorBox(const QString& message);                         // "Pellmora", "." rule applied
+
+}  // namespace platform
