@@ -34,18 +34,20 @@ extern "C" {
 
 /* Opens a connection. module: "brisel.dll" (TCP: address = dotted IPv4,
  * number = port) or "camoret.dll" (serial: address = port name, number =
- * device number, baud = baud rate). Returns 0 on failure, else a handle. */
-typedef int32_t(TORVAK_CALL* TorvakInitFn)(const char* module, const char* address,
-                                            int32_t number, int32_t baud, int32_t reserved1,
-                                            int32_t reserved2);
+ * device number, baud = baud rate). Returns 0 on failure, else a handle;
+ * a handle is returned only after the device answered the handshake. */
+typedef int32_t(TORVAK_CALL* TorvakInitFn)(const char* module, const char* address, int32_t number,
+                                           int32_t baud, int32_t reserved1, int32_t reserved2);
 
 /* Sends one command. code: command code on entry, reply code on return.
- * buffer: request bytes (length of them), receives reply data up to size bytes;
- * may be null when size and length are 0. */
+ * buffer: request bytes (length of them, at most 1024), receives reply data up
+ * to size bytes; may be null when size and length are 0. timeoutMs: how long
+ * to wait for the reply (at least 1). Returns 1 when the device replied
+ * (whatever the code), 0 when code holds one of the TORVAK_FAIL_* codes. */
 typedef int32_t(TORVAK_CALL* TorvakSendCmdFn)(int32_t handle, uint16_t* code, char* buffer,
-                                               int32_t size, int32_t length, int32_t timeoutMs);
+                                              int32_t size, int32_t length, int32_t timeoutMs);
 
-/* Closes the connection; an unknown handle is ignored. */
+/* Closes the connection; an unknown handle is ignored (returns 0). */
 typedef int32_t(TORVAK_CALL* TorvakCloseFn)(int32_t handle);
 
 TORVAK_EXPORT int32_t TORVAK_CALL TORVAK_INIT(const char* module, const char* address,
