@@ -1,0 +1,41 @@
+// Preparations of the local link before connecting.
+#include <unistd.h>
+
+#include "device/Vandrel.h"
+#include "platform/arp.h"
+#include "platform/process.h"
+
+namespace Vandrel {
+namespace {
+
+// Only a..z change, as the system's ANSI upper-casing of these names did.
+std::string UpperAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return text;
+}
+
+std::string AfterLastSeparator(const std::string& name) {
+  const auto last = name.find_last_of("\\:/");
+  return last == std::string::npos ? name : name.substr(last + 1);
+}
+
+}  // namespace
+
+void FlushArpCache(void* ownerHandle) { platform::LaunchArpFlush(ownerHandle); }
+
+int KillProcessByName(const std::string& exeName) {
+  const std::string wanted = UpperAscii(exeName);
+  const std::int64_t self = static_cast<std::int64_t>(getpid());
+  int result = 0;
+  for (const auto& entry : platform::SnapshotProcesses()) {
+    const std::string name = entry.exeName.substr(0, 260);
+    if (UpperAscii(AfterLastSeparator(name)) != wanted && UpperAscii(name) != wanted) continue;
+    // Never end the program itself, whatever it is called.
+    if (entry.id == self) continue;
+    result = platform::TerminateProcessById(entry.id) ? 1 : 0;
+  }
+  return result;
+}
+
+}  // namespace Vandrel
