@@ -1,6 +1,7 @@
 #pragma once
 // Private-profile (INI) files with the semantics Windows gives them. Each call
-// opens the file afresh and keeps nothing open.
+// opens the file afresh and keeps nothing open. The layout rules (comments,
+// quotes, line ends, lines without "=") are described in profile_text.h.
 #include <string>
 
 namespace platform {
@@ -13,8 +14,11 @@ std::string ReadProfileString(const std::string& path, const std::string& sectio
 
 // Sets key in section, creating the file and the section when missing and
 // leaving every other line as it was. The file is replaced atomically.
-// A refused write raises Error("Unable to write to <path>").
-void WriteProfileString(const std::string& path, const std::string& section,
-                        const std::string& key, const std::string& value);
+// A refused write raises Error("Unable to write to <path>") with the full
+// path; an entry that could not be read back as written (a line break
+// anywhere, "]" in the section, an empty key or one with "=") raises the same
+// message followed by ": " and the reason, and leaves the file alone.
+void WriteProfileString(const std::string& path, const std::string& section, const std::string& key,
+                        const std::string& value);
 
 }  // namespace platform

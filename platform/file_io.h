@@ -1,0 +1,22 @@
+#pragma once
+// Whole-file access for the settings files; the replacement is the only part
+// that differs between systems.
+#include <string>
+
+namespace platform {
+
+enum class ReadResult { kRead, kMissing, kFailed };
+
+// Reads the whole file into content. kMissing when nothing exists at path,
+// kFailed when something exists but cannot be read (a folder, no permission).
+ReadResult ReadWholeFile(const std::string& path, std::string& content);
+
+// Writes content to a temporary file in the same folder and renames it over
+// path, so readers see either the old or the new file, never a part of one.
+// Returns false, leaving path untouched and no temporary behind, on failure.
+bool ReplaceFileAtomically(const std::string& path, const std::string& content);
+
+// path made absolute against the current folder, for messages.
+std::string FullPath(const std::string& path);
+
+}  // namespace platform

@@ -1,0 +1,43 @@
+// Atomic replacement of a file on Windows: write a temporary file in the same
+// folder, flush it, move it over the target.
+#define NOMINMAX
+#include <windows.h>
+
+#include <algorithm>
+#include <atomic>
+#include <string>
+
+#include "platform/file_io.h"
+
+namespace platform {
+
+bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
+  static std::atomic<unsigned> counter{0};
+  std::string temporary;
+  HANDLE file = INVALID_HANDLE_VALUE;
+  for (int attempt = 0; attempt < 100 && file == INVALID_HANDLE_VALUE; ++attempt) {
+    temporary =
+        path + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
+    file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
+  }
+  if (file == INVALID_HANDLE_VALUE) return false;
+
+  bool ok = true;
+  std::size_t done = 0;
+  while (ok && done < content.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 20));
+    DWORD written = 0;
+    ok = WriteFile(file, content.data() + done, chunk, &written, nullptr) && written > 0;
+    done += written;
+  }
+  ok = ok && FlushFileBuffers(file);
+  ok = CloseHandle(file) && ok;
+  ok = ok && MoveFileExA(temporary.c_str(), path.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  if (!ok) DeleteFileA(temporary.c_str());
+  return ok;
+}
+
+}  // namespace platform
