@@ -12,7 +12,9 @@ ReadResult ReadWholeFile(const std::string& path, std::string& content) {
   std::error_code ec;
   const fs::file_status status = fs::status(path, ec);
   if (status.type() == fs::file_type::not_found) return ReadResult::kMissing;
-  if (ec || fs::is_directory(status)) return ReadResult::kFailed;
+  // Only regular files: a pipe or a device put in its place could block the
+  // read or never end.
+  if (ec || !fs::is_regular_file(status)) return ReadResult::kFailed;
   std::ifstream in(path, std::ios::binary);
   if (!in) return ReadResult::kFailed;
   content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -8,7 +8,8 @@ namespace platform {
 enum class ReadResult { kRead, kMissing, kFailed };
 
 // Reads the whole file into content. kMissing when nothing exists at path,
-// kFailed when something exists but cannot be read (a folder, no permission).
+// kFailed when something else than a readable regular file is there (a
+// folder, a pipe, no permission).
 ReadResult ReadWholeFile(const std::string& path, std::string& content);
 
 // Writes content to a temporary file in the same folder and renames it over

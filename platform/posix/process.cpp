@@ -41,10 +41,10 @@ std::string ExeNameOf(const std::string& pidText) {
 }
 
 bool IsPidText(const char* text) {
-  if (*text == '\0') return false;
-  for (; *text; ++text)
-    if (*text < '0' || *text > '9') return false;
-  return true;
+  std::size_t length = 0;
+  for (; text[length]; ++length)
+    if (text[length] < '0' || text[length] > '9') return false;
+  return length > 0 && length < 16;  // also keeps stoll in range
 }
 
 }  // namespace

@@ -45,9 +45,13 @@ TEST_F(IniFile, MissingFileOrFolderGivesDefaultAndCreatesNothing) {
   EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(IniFile, UnreadablePathGivesDefault) {
+TEST_F(IniFile, FolderOrPipeInPlaceOfTheFileGivesDefaultWithoutBlocking) {
   std::filesystem::create_directory(path);
   EXPECT_EQ(ReadProfileString(path, "Config", "Port", "d"), "d");
+  const std::string pipe = dir / "pipe.ini";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  EXPECT_EQ(ReadProfileString(pipe, "Config", "Port", "d"), "d");
+  EXPECT_THROW(WriteProfileString(pipe, "Config", "Port", "1"), Error);
 }
 
 TEST_F(IniFile, WritesCreateFileAndSectionAndReadBackInAnyCase) {
