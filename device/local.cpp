@@ -1,6 +1,4 @@
 // Preparations of the local link before connecting.
-#include <unistd.h>
-
 #include "device/Vandrel.h"
 #include "platform/arp.h"
 #include "platform/process.h"
@@ -26,7 +24,7 @@ void FlushArpCache(void* ownerHandle) { platform::LaunchArpFlush(ownerHandle); }
 
 int KillProcessByName(const std::string& exeName) {
   const std::string wanted = UpperAscii(exeName);
-  const std::int64_t self = static_cast<std::int64_t>(getpid());
+  const std::int64_t self = platform::CurrentProcessId();
   int result = 0;
   for (const auto& entry : platform::SnapshotProcesses()) {
     const std::string name = entry.exeName.substr(0, 260);

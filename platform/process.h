@@ -16,4 +16,7 @@ std::vector<ProcessEntry> SnapshotProcesses();
 // Terminates the process; returns true when the system accepted the request.
 bool TerminateProcessById(std::int64_t id);
 
+// The id of the running program.
+std::int64_t CurrentProcessId();
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 #include <dirent.h>
 #include <signal.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -76,5 +77,7 @@ bool TerminateProcessById(std::int64_t id) {
   // A process that ended between the snapshot and now is what was wanted.
   return errno == ESRCH;
 }
+
+std::int64_t CurrentProcessId() { return static_cast<std::int64_t>(getpid()); }
 
 }  // namespace platform

@@ -33,4 +33,6 @@ bool TerminateProcessById(std::int64_t id) {
   return ok;
 }
 
+std::int64_t CurrentProcessId() { return static_cast<std::int64_t>(GetCurrentProcessId()); }
+
 }  // namespace platform
