@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <termios.h>
 #include <unistd.h>
@@ -30,6 +31,8 @@ FdLink::FdLink(int fd, bool isSocket) : fd_(fd), isSocket_(isSocket) {
 }
 
 FdLink::~FdLink() {
+  // The exclusive mark would outlive us while the device end keeps the tty open.
+  if (fd_ >= 0 && !isSocket_) ioctl(fd_, TIOCNXCL);
   for (int f : {fd_, wakeRead_, wakeWrite_})
     if (f >= 0) close(f);
 }
