@@ -18,6 +18,9 @@ namespace platform {
 namespace {
 
 constexpr int kQtDefaultMaxLength = 32767;
+constexpr char16_t kCtrlC = 3;
+constexpr char16_t kCtrlV = 22;
+constexpr char16_t kCtrlX = 24;
 
 QString FirstLine(const QString& text) {
   const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
@@ -98,10 +101,23 @@ void TEdit::keyPressEvent(QKeyEvent* event) {
   }
   const QString kept = FilterTyped(typed);
   if (kept == typed) {
-    if (event->matches(QKeySequence::Paste)) {
-      Paste();
-      event->accept();
-      return;
+    // The clipboard characters act whatever the shift state, as in the
+    // original edit.
+    switch (typed.size() == 1 ? typed.at(0).unicode() : 0) {
+      case kCtrlC:
+        copy();
+        event->accept();
+        return;
+      case kCtrlV:
+        Paste();
+        event->accept();
+        return;
+      case kCtrlX:
+        if (!isReadOnly()) cut();
+        event->accept();
+        return;
+      default:
+        break;
     }
     // Control keys, read-only edits and text that fits take Qt's own path.
     if (typed.at(0).unicode() < 32 || isReadOnly() || Room() >= typed.size()) {
