@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <exception>
 
-#include "platform/error.h"
 #include "platform/qt/messages.h"
 
 namespace platform {
@@ -11,9 +10,9 @@ namespace platform {
 namespace {
 
 // Showing the box must not throw either: a failing box is dropped.
-void ShowErrorSafely(const QString& message) noexcept {
+void ShowErrorSafely(const char* message) noexcept {
   try {
-    ShowErrorBox(message);
+    ShowErrorBox(QString::fromUtf8(message));
   } catch (...) {
   }
 }
@@ -24,12 +23,10 @@ bool RunGuarded(const std::function<void()>& handler) {
   try {
     if (handler) handler();
     return true;
-  } catch (const Error& error) {
-    ShowErrorSafely(QString::fromUtf8(error.what()));
-  } catch (const std::exception& error) {
-    ShowErrorSafely(QString::fromUtf8(error.what()));
+  } catch (const std::exception& error) {  // platform::Error among them
+    ShowErrorSafely(error.what());
   } catch (...) {
-    ShowErrorSafely(QStringLiteral("Unexpected error"));
+    ShowErrorSafely("Unexpected error");
   }
   return false;
 }
