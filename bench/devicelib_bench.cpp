@@ -1,0 +1,107 @@
+// Figures of the device library against the emulator: read round trips over
+// loopback TCP and a pty, commands per second, and how long a failing
+// TORVAK_INIT takes.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "emulator/harness/emulator_process.h"
+#include "vandrel/torvak.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsBetween(Clock::time_point a, Clock::time_point b) {
+  return std::chrono::duration<double, std::milli>(b - a).count();
+}
+
+bool Read(int handle) {
+  char buffer[200] = "APN";
+  std::uint16_t code = 11;
+  TORVAK_SENDCMD(handle, &code, buffer, 200, 4, 1000);
+  return code == TORVAK_REPLY_OK;
+}
+
+void Measure(const char* label, int handle, int count) {
+  std::vector<double> us;
+  us.reserve(count);
+  int failures = 0;
+  const auto begin = Clock::now();
+  for (int i = 0; i < count; ++i) {
+    const auto t = Clock::now();
+    if (!Read(handle)) ++failures;
+    us.push_back(MsBetween(t, Clock::now()) * 1000.0);
+  }
+  const double seconds = MsBetween(begin, Clock::now()) / 1000.0;
+  std::sort(us.begin(), us.end());
+  std::printf("%-28s reads %d  median %.1f us  p99 %.1f us  %.0f commands/s  failures %d\n",
+              label, count, us[us.size() / 2], us[us.size() * 99 / 100], count / seconds,
+              failures);
+}
+
+int LoopbackSocket(bool listening, int* port) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in a{};
+  a.sin_family = AF_INET;
+  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
+  socklen_t len = sizeof a;
+  getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
+  *port = ntohs(a.sin_port);
+  if (listening) listen(fd, 8);
+  return fd;
+}
+
+void TimeFailingInit(const char* label, int port) {
+  const auto t = Clock::now();
+  const int h = TORVAK_INIT("brisel.dll", "127.0.0.1", port, 0, 0, 0);
+  std::printf("%-28s TORVAK_INIT gave %d after %.1f ms\n", label, h, MsBetween(t, Clock::now()));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int count = argc > 1 ? std::max(100, std::atoi(argv[1])) : 5000;
+  harness::TempDir dir;
+  const std::string store = dir.Path() + "/bench-store.txt";
+  const std::string link = dir.Path() + "/ttyBENCH";
+  harness::EmulatorProcess emulator;
+  std::string error;
+  if (!emulator.Start({"--quiet", "--store", store, "--tcp", "127.0.0.1:0", "--pty", link},
+                      &error)) {
+    std::fprintf(stderr, "bench_devicelib: %s\n", error.c_str());
+    return 1;
+  }
+  const int tcp = TORVAK_INIT("brisel.dll", "127.0.0.1", emulator.Port(), 0, 0, 0);
+  const int pty = TORVAK_INIT("camoret.dll", link.c_str(), 1, 115200, 0, 0);
+  if (tcp == 0 || pty == 0) {
+    std::fprintf(stderr, "bench_devicelib: cannot connect (tcp %d, pty %d)\n", tcp, pty);
+    return 1;
+  }
+  char line[] = "APN=internet";
+  std::uint16_t code = 12;
+  TORVAK_SENDCMD(tcp, &code, line, 100, sizeof line, 2000);
+
+  Measure("loopback TCP", tcp, count);
+  Measure("pty", pty, count);
+  TORVAK_CLOSE(tcp);
+  TORVAK_CLOSE(pty);
+
+  int port = 0;
+  const int closed = LoopbackSocket(false, &port);
+  TimeFailingInit("closed port", port);
+  close(closed);
+  const int silent = LoopbackSocket(true, &port);
+  TimeFailingInit("listener without handshake", port);
+  close(silent);
+  return 0;
+}
