@@ -31,21 +31,31 @@ bool Read(int handle) {
   return code == TORVAK_REPLY_OK;
 }
 
-void Measure(const char* label, int handle, int count) {
+// Each write makes the emulator save its store (temporary file, fsync, rename).
+bool Write(int handle) {
+  static int n = 0;
+  char line[100];
+  const int length = std::snprintf(line, sizeof line, "APN=internet%d", n++ % 2) + 1;
+  std::uint16_t code = 12;
+  TORVAK_SENDCMD(handle, &code, line, 100, length, 2000);
+  return code == TORVAK_REPLY_OK;
+}
+
+void Measure(const char* label, int handle, int count, bool (*command)(int) = Read) {
   std::vector<double> us;
   us.reserve(count);
   int failures = 0;
   const auto begin = Clock::now();
   for (int i = 0; i < count; ++i) {
     const auto t = Clock::now();
-    if (!Read(handle)) ++failures;
+    if (!command(handle)) ++failures;
     us.push_back(MsBetween(t, Clock::now()) * 1000.0);
   }
   const double seconds = MsBetween(begin, Clock::now()) / 1000.0;
   std::sort(us.begin(), us.end());
-  std::printf("%-28s reads %d  median %.1f us  p99 %.1f us  %.0f commands/s  failures %d\n",
-              label, count, us[us.size() / 2], us[us.size() * 99 / 100], count / seconds,
-              failures);
+  std::printf("%-28s %s %d  median %.1f us  p99 %.1f us  %.0f commands/s  failures %d\n", label,
+              command == Read ? "reads" : "writes", count, us[us.size() / 2],
+              us[us.size() * 99 / 100], count / seconds, failures);
 }
 
 int LoopbackSocket(bool listening, int* port) {
@@ -93,6 +103,7 @@ int main(int argc, char** argv) {
 
   Measure("loopback TCP", tcp, count);
   Measure("pty", pty, count);
+  Measure("loopback TCP", tcp, std::max(50, count / 20), Write);
   TORVAK_CLOSE(tcp);
   TORVAK_CLOSE(pty);
 
