@@ -84,8 +84,8 @@ void TKestrune::RadioButton2Click() {
 void TKestrune::CMBModemChange() {
   const int index = CMBModem->ItemIndex();
   const bool serialModem = index == 1;
-  for (QWidget* control : std::initializer_list<QWidget*>{CMBConnect, GroupBox1, CMBKeep, EDTAutoUPT,
-                                                          CMDChcekM, Edit2, Edit3, Edit4})
+  for (QWidget* control : std::initializer_list<QWidget*>{
+           CMBConnect, GroupBox1, CMBKeep, EDTAutoUPT, CMDChcekM, Edit2, Edit3, Edit4})
     control->setEnabled(!serialModem);
   if (!serialModem) Label21->show();
   APNEdit->show();

@@ -33,8 +33,7 @@ class DeviceLibrary {
                                 std::int32_t baud, std::int32_t reserved1,
                                 std::int32_t reserved2) = 0;
   virtual std::int32_t SendCmd(ConnectionHandle handle, std::uint16_t* code, char* buffer,
-                               std::int32_t size, std::int32_t length,
-                               std::int32_t timeoutMs) = 0;
+                               std::int32_t size, std::int32_t length, std::int32_t timeoutMs) = 0;
   virtual std::int32_t Close(ConnectionHandle handle) = 0;
 };
 
@@ -77,5 +76,8 @@ void RestartDevice();
 // Local preparations.
 void FlushArpCache(void* ownerHandle);
 int KillProcessByName(const std::string& exeName);
+// Tests replace the system-wide effects of both (empty restores them).
+void SetArpFlushLauncher(std::function<void(void* ownerHandle)> launcher);
+void SetProcessKiller(std::function<int(const std::string& exeName)> killer);
 
 }  // namespace Vandrel

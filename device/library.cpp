@@ -37,8 +37,7 @@ class LoadedLibrary : public DeviceLibrary {
  private:
   void* Find(const std::string& path, const char* name) {
     void* symbol = library_->Symbol(name);
-    if (!symbol)
-      throw platform::Error("The device library " + path + " has no function " + name);
+    if (!symbol) throw platform::Error("The device library " + path + " has no function " + name);
     return symbol;
   }
 

@@ -18,11 +18,27 @@ std::string AfterLastSeparator(const std::string& name) {
   return last == std::string::npos ? name : name.substr(last + 1);
 }
 
+std::function<void(void*)> arpFlushLauncher;
+std::function<int(const std::string&)> processKiller;
+
 }  // namespace
 
-void FlushArpCache(void* ownerHandle) { platform::LaunchArpFlush(ownerHandle); }
+void SetArpFlushLauncher(std::function<void(void*)> launcher) {
+  arpFlushLauncher = std::move(launcher);
+}
+void SetProcessKiller(std::function<int(const std::string&)> killer) {
+  processKiller = std::move(killer);
+}
+
+void FlushArpCache(void* ownerHandle) {
+  if (arpFlushLauncher)
+    arpFlushLauncher(ownerHandle);
+  else
+    platform::LaunchArpFlush(ownerHandle);
+}
 
 int KillProcessByName(const std::string& exeName) {
+  if (processKiller) return processKiller(exeName);
   const std::string wanted = UpperAscii(exeName);
   const std::int64_t self = platform::CurrentProcessId();
   int result = 0;

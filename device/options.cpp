@@ -83,7 +83,8 @@ bool WriteOption(ConnectionHandle handle, const std::string& line, bool encode) 
     if (ReadOption(handle, name) == value) return true;
   }
 
-  const std::string text = (!line.empty() && line[0] == '~' && encode) ? EncodeHiddenLine(line) : line;
+  const std::string text =
+      (!line.empty() && line[0] == '~' && encode) ? EncodeHiddenLine(line) : line;
   // Request length counts up to the first NUL; the buffer is never smaller
   // than what the library may write back (the declared size).
   const std::size_t textLength = std::strlen(text.c_str());

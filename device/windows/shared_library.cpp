@@ -22,8 +22,8 @@ class WindowsLibrary : public SharedLibrary {
 std::string LastErrorText() {
   char text[512] = {};
   DWORD code = GetLastError();
-  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                 text, sizeof text - 1, nullptr);
+  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                 sizeof text - 1, nullptr);
   return text[0] ? text : "error " + std::to_string(code);
 }
 
@@ -31,7 +31,8 @@ std::string LastErrorText() {
 
 std::unique_ptr<SharedLibrary> LoadSharedLibrary(const std::string& path) {
   HMODULE module = LoadLibraryA(path.c_str());
-  if (!module) throw platform::Error("Cannot load the device library " + path + ": " + LastErrorText());
+  if (!module)
+    throw platform::Error("Cannot load the device library " + path + ": " + LastErrorText());
   return std::make_unique<WindowsLibrary>(module);
 }
 

@@ -27,7 +27,8 @@ TEST_P(WriteOptionTable, SendsWhatTheDeviceLacks) {
   FakeLibraryScope fake;
   Vandrel::SetSeedGenerator([seed = c.seed] { return seed; });
   const std::string name = c.line.substr(0, c.line.find('='));
-  if (c.deviceValue) fake->options[name] = *c.deviceValue;
+  if (c.deviceValue)
+    fake->options[name] = *c.deviceValue;
   else
     fake->replyFor = [](const testing_support::Command& cmd) {
       return cmd.code == CMD_READ_OPTION ? std::uint16_t{4} : Vandrel::REPLY_OK;

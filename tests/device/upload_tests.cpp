@@ -42,7 +42,8 @@ TEST_P(ProbeTable, DecidesWhetherHiddenLinesAreEncoded) {
     };
   EXPECT_EQ(UploadOptions({"~MODEM=2"}), 1);
   EXPECT_EQ(EncodeHiddenOptions, GetParam().encode);
-  EXPECT_EQ(fake->Writes(), std::vector<std::string>{GetParam().encode ? "~MODEM=C0F2" : "~MODEM=2"});
+  EXPECT_EQ(fake->Writes(),
+            std::vector<std::string>{GetParam().encode ? "~MODEM=C0F2" : "~MODEM=2"});
   for (const auto& c : fake->commands) EXPECT_EQ(c.handle, 3);
 }
 

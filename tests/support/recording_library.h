@@ -76,7 +76,8 @@ class RecordingLibrary : public Vandrel::DeviceLibrary {
   std::vector<std::string> Writes() const {
     std::vector<std::string> texts;
     for (const auto& c : commands)
-      if (c.code == Vandrel::CMD_WRITE_OPTION) texts.push_back(c.request.substr(0, c.request.find('\0')));
+      if (c.code == Vandrel::CMD_WRITE_OPTION)
+        texts.push_back(c.request.substr(0, c.request.find('\0')));
     return texts;
   }
 
@@ -98,15 +99,25 @@ class RecordingLibrary : public Vandrel::DeviceLibrary {
 // Installs a fresh fake for one test and restores the real library after it.
 struct FakeLibraryScope {
   std::shared_ptr<RecordingLibrary> library = std::make_shared<RecordingLibrary>();
+  // Local preparations, in order: "arp" and "kill:<name>".
+  std::vector<std::string> preparations;
+
   FakeLibraryScope() {
     Vandrel::SetDeviceLibrary(library);
     Vandrel::SetSleeper([](int) {});
+    Vandrel::SetArpFlushLauncher([this](void*) { preparations.push_back("arp"); });
+    Vandrel::SetProcessKiller([this](const std::string& name) {
+      preparations.push_back("kill:" + name);
+      return 0;
+    });
   }
   ~FakeLibraryScope() {
     Vandrel::SetDeviceLibrary(nullptr);
     Vandrel::SetSleeper(nullptr);
     Vandrel::SetSeedGenerator(nullptr);
     Vandrel::SetProcessMessages(nullptr);
+    Vandrel::SetArpFlushLauncher(nullptr);
+    Vandrel::SetProcessKiller(nullptr);
     Vandrel::ActiveConnection = 0;
   }
   RecordingLibrary* operator->() { return library.get(); }

@@ -1,0 +1,47 @@
+#pragma once
+// A main window per test, with the recording library, the message-box
+// recorder and no settings files left over from another test.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <memory>
+
+#include "app/KestruneMain.h"
+#include "platform/exedir.h"
+#include "platform/qt/message_recorder.h"
+#include "tests/support/recording_library.h"
+
+namespace app_tests {
+
+inline std::filesystem::path BesideExecutable(const char* name) {
+  return std::filesystem::path(platform::ExecutableDirectory()) / name;
+}
+
+inline void RemoveSettingsFiles() {
+  std::filesystem::remove(BesideExecutable("options.ini"));
+  std::filesystem::remove(BesideExecutable("IPconfig.ini"));
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { RemoveSettingsFiles(); }
+  void TearDown() override {
+    window.reset();
+    RemoveSettingsFiles();
+  }
+  TKestrune& Window() {
+    if (!window) window = std::make_unique<TKestrune>();
+    return *window;
+  }
+
+  testing_support::FakeLibraryScope fake;
+  platform::MessageRecorder boxes;
+  std::unique_ptr<TKestrune> window;
+};
+
+inline platform::RecordedBox Box(platform::BoxKind kind, const char* caption, const char* text) {
+  return {kind, QString::fromUtf8(caption), QString::fromUtf8(text), true};
+}
+
+}  // namespace app_tests
