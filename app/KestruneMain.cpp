@@ -15,8 +15,10 @@ constexpr int kClientWidth = 259;
 constexpr int kClientHeight = 339;
 constexpr int kWirelessPage = 1;
 
-QFont PixelFont(const QString& family, int pixels) {
-  QFont font(family);
+// The named face where it exists, else the nearest in width of those that do.
+QFont PixelFont(const QStringList& families, int pixels) {
+  QFont font(families.front());
+  font.setFamilies(families);
   font.setPixelSize(pixels);
   return font;
 }
@@ -45,8 +47,10 @@ void TKestrune::ApplyDefinitionValues() {
   setFixedSize(kClientWidth, kClientHeight);
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
-  setFont(PixelFont("MS Sans Serif", 11));
-  TabSheet2->setFont(PixelFont(QString::fromUtf8("宋体"), 13));
+  setFont(PixelFont({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"}, 11));
+  TabSheet2->setFont(PixelFont({QString::fromUtf8("宋体"), "SimSun", "NSimSun", "WenQuanYi Zen Hei",
+                                "Noto Sans CJK SC"},
+                               13));
 
   // The wireless page is built in full but never reachable.
   PageControl1->setCurrentIndex(0);
