@@ -130,7 +130,7 @@ class Session : public std::enable_shared_from_this<Session<Stream>> {
     if (closed_) return;
     device_.EndSession(state_, why);
     state_ = fresh_;
-    decoder_.Reset();
+    // Bytes after the end-of-session frame already belong to the next client.
     if (onSessionEnd_) onSessionEnd_();
     if (persistent_ && !fatal) return;
     if (persistent_) log_.Notice(fresh_.peer + " stopped serving: " + why);

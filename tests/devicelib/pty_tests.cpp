@@ -44,7 +44,7 @@ TEST_F(PtyTest, PortIsOpenedExclusively) {
   EXPECT_EQ(Open(), 0) << "a second open of a port in use must fail";
   TORVAK_CLOSE(first);
   const int again = Open();
-  EXPECT_NE(again, 0) << "free again after close";
+  EXPECT_NE(again, 0) << "free again after close\n" << emulator_.Output();
   EXPECT_NE(again, first);
   TORVAK_CLOSE(again);
 }

@@ -1,9 +1,11 @@
 // The emulator program as the library and raw clients see it.
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -145,6 +147,38 @@ TEST_F(EmulatorTest, RestartOverAPtyHappensWhenTheClientCloses) {
   const int again = TORVAK_INIT("camoret.dll", PtyPath().c_str(), 1, 115200, 0, 0);
   EXPECT_NE(again, 0) << "the line serves the next client";
   TORVAK_CLOSE(again);
+}
+
+TEST_F(EmulatorTest, NextClientsFrameRightAfterAnEndOfSessionIsAnswered) {
+  StartEmulator({"--pty", PtyPath()});
+  const int fd = open(PtyPath().c_str(), O_RDWR | O_NOCTTY);
+  ASSERT_GE(fd, 0);
+  termios tio{};
+  tcgetattr(fd, &tio);
+  cfmakeraw(&tio);
+  tcsetattr(fd, TCSANOW, &tio);
+  protocol::Frame bye, hello;
+  bye.code = protocol::kBye;
+  bye.device = hello.device = 1;
+  hello.code = protocol::kHello;
+  hello.sequence = 7;
+  Bytes both = protocol::Encode(bye);
+  const Bytes second = protocol::Encode(hello);
+  both.insert(both.end(), second.begin(), second.end());
+  ASSERT_EQ(write(fd, both.data(), both.size()), static_cast<ssize_t>(both.size()));
+  protocol::FrameDecoder decoder;
+  std::optional<protocol::Frame> reply;
+  for (int i = 0; i < 20 && !reply; ++i) {
+    pollfd p{fd, POLLIN, 0};
+    if (poll(&p, 1, 100) <= 0) continue;
+    std::uint8_t buf[256];
+    const ssize_t n = read(fd, buf, sizeof buf);
+    if (n > 0) decoder.Feed(buf, static_cast<std::size_t>(n));
+    reply = decoder.Next();
+  }
+  close(fd);
+  ASSERT_TRUE(reply) << emulator_.Output();
+  EXPECT_EQ(reply->sequence, 7);
 }
 
 TEST_F(EmulatorTest, IdleConnectionsAreDropped) {
