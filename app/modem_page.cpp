@@ -1,17 +1,10 @@
 // The modem page: the Set button and the connection-type buttons.
 #include "app/KestruneMain.h"
 #include "app/ansi.h"
+#include "app/connect.h"
 #include "app/connection_session.h"
 #include "device/Vandrel.h"
-#include "platform/convert.h"
 #include "platform/qt/messages.h"
-
-namespace {
-
-std::int32_t ToInt(const QString& text) { return platform::StrToInt(Ansi(text)); }
-std::uint16_t ToWord(const QString& text) { return platform::CheckedWord(ToInt(text)); }
-
-}  // namespace
 
 void TKestrune::Button1Click() {
   exchange_.Run([this] {
@@ -20,23 +13,14 @@ void TKestrune::Button1Click() {
       return;
     }
     if (RadioButton1->Checked()) {
-      Vandrel::FlushArpCache(SystemHandle());
-      const std::uint16_t port = ToWord(EDTPort->text());
-      Vandrel::ActiveConnection =
-          Vandrel::TORVAK_INIT("brisel.dll", Ansi(EDTIP->text()).c_str(), port, 0, 0, 0);
-      if (Vandrel::ActiveConnection == 0)
+      if (ConnectTcp(SystemHandle(), EDTIP->text(), EDTPort->text()) == 0)
         platform::ShowInformation("can not connect with device");
       else
         RunModemExchange();
     }
     if (RadioButton2->Checked()) {
-      Vandrel::KillProcessByName("dulvane.dll");
-      const std::int32_t baudRate = ToInt(EDTBaudRate->text());
-      const std::uint16_t deviceNumber = ToWord(EDTDeviceID->text());
-      const std::string portName = Ansi(Edit1->text() + EDTCOMNum->text());
-      Vandrel::ActiveConnection =
-          Vandrel::TORVAK_INIT("camoret.dll", portName.c_str(), deviceNumber, baudRate, 0, 0);
-      if (Vandrel::ActiveConnection == 0)
+      if (ConnectSerial(Edit1->text() + EDTCOMNum->text(), EDTDeviceID->text(),
+                        EDTBaudRate->text()) == 0)
         platform::ShowInformation("can not connect with device");
       else
         RunModemExchange();

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -52,15 +53,22 @@ int CreateTemporary(const std::filesystem::path& target, std::string& name) {
 
 }  // namespace
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
+bool ReplaceFileAtomically(const std::string& path, const std::string& content,
+                           FileAccess access, std::string* reason) {
+  auto fail = [reason](int error) {
+    if (reason) *reason = std::strerror(error);
+    return false;
+  };
   const std::filesystem::path target = ResolvedTarget(path);
   std::string temporary;
   const int fd = CreateTemporary(target, temporary);
-  if (fd < 0) return false;
+  if (fd < 0) return fail(errno);
 
   // Keep the permissions and, where allowed, the owner of the file replaced.
   struct stat old {};
-  if (::stat(target.c_str(), &old) == 0) {
+  if (access == FileAccess::kOwnerOnly) {
+    (void)::fchmod(fd, S_IRUSR | S_IWUSR);
+  } else if (::stat(target.c_str(), &old) == 0) {
     (void)::fchmod(fd, old.st_mode & 07777);
     if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
       // Only the superuser may give a file away; the new file keeps our owner.
@@ -68,11 +76,18 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content) 
   }
 
   bool ok = WriteAll(fd, content) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
+  int error = ok ? 0 : errno;
+  if (::close(fd) != 0 && ok) {
+    ok = false;
+    error = errno;
+  }
+  if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+    ok = false;
+    error = errno;
+  }
   if (!ok) {
     ::unlink(temporary.c_str());
-    return false;
+    return fail(error);
   }
   // Make the rename itself durable; a failure here loses nothing already
   // visible, so it is not reported.

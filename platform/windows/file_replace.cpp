@@ -11,7 +11,14 @@
 
 namespace platform {
 
-bool ReplaceFileAtomically(const std::string& path, const std::string& content) {
+// Files beside the program inherit its folder's access list; owner-only
+// access is not set separately here.
+bool ReplaceFileAtomically(const std::string& path, const std::string& content, FileAccess,
+                           std::string* reason) {
+  auto fail = [reason] {
+    if (reason) *reason = "error " + std::to_string(GetLastError());
+    return false;
+  };
   static std::atomic<unsigned> counter{0};
   std::string temporary;
   HANDLE file = INVALID_HANDLE_VALUE;
@@ -20,9 +27,9 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content) 
         path + ".tmp-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++);
     file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                        FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return false;
+    if (file == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS) return fail();
   }
-  if (file == INVALID_HANDLE_VALUE) return false;
+  if (file == INVALID_HANDLE_VALUE) return fail();
 
   bool ok = true;
   std::size_t done = 0;
@@ -36,7 +43,10 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& content) 
   ok = CloseHandle(file) && ok;
   ok = ok && MoveFileExA(temporary.c_str(), path.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  if (!ok) DeleteFileA(temporary.c_str());
+  if (!ok) {
+    fail();
+    DeleteFileA(temporary.c_str());
+  }
   return ok;
 }
 
