@@ -75,6 +75,7 @@ void TKestrune::ConnectHandlers() {
   RadioButton3->OnClick = [this] { RadioButton3Click(); };
   RadioButton4->OnClick = [this] { RadioButton4Click(); };
   ConnectWirelessHandlers();
+  connect(IPoptionsBitB, &QPushButton::clicked, this, [this] { IPoptionsBitBClick(); });
 }
 
 void TKestrune::closeEvent(QCloseEvent* event) {
