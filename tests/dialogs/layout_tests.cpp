@@ -47,7 +47,6 @@ struct ControlCase {
 
 TEST_F(DialogTest, ControlsAsCreated) {
   TIPconfigFrm& dialog = Open();
-  const QRect kNoCheck;
   const ControlCase cases[] = {
       {"AutoGetIPRadio", "TIPconfigFrm", {9, 11, 132, 17}, "DHCP", true, true},
       {"AssignIPGroup", "TIPconfigFrm", {12, 50, 325, 135}, "", false, true},

@@ -17,6 +17,8 @@ struct OpeningCase {
   const char* gateway;
 };
 
+void PrintTo(const OpeningCase& c, std::ostream* out) { *out << c.label; }
+
 class OpeningTest : public DialogTest, public testing::WithParamInterface<OpeningCase> {};
 
 TEST_P(OpeningTest, ShowsWhatTheFileHolds) {

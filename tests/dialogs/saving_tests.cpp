@@ -26,6 +26,8 @@ struct SaveCase {
 constexpr Save kDhcp{false, nullptr, nullptr, nullptr};
 constexpr Save kFixed{true, "10.1.2.3", "255.0.0.0", "10.1.2.1"};
 
+void PrintTo(const SaveCase& c, std::ostream* out) { *out << c.label; }
+
 class SaveTest : public DialogTest, public testing::WithParamInterface<SaveCase> {};
 
 TEST_P(SaveTest, FileAfterTheSaves) {

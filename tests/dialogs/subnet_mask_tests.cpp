@@ -1,4 +1,6 @@
 // The subnet mask proposed when the focus leaves the address control.
+#include <algorithm>
+
 #include "dialog_fixture.h"
 #include "dialogs/subnet_mask.h"
 #include "platform/error.h"
@@ -11,6 +13,10 @@ struct MaskCase {
   const char* mask_before;
   const char* mask_after;
 };
+
+void PrintTo(const MaskCase& c, std::ostream* out) {
+  *out << c.address << " with mask " << c.mask_before;
+}
 
 class MaskTest : public DialogTest, public testing::WithParamInterface<MaskCase> {};
 
@@ -39,7 +45,13 @@ INSTANTIATE_TEST_SUITE_P(FirstOctet, MaskTest,
                                          // Once the mask holds anything else it is never touched.
                                          MaskCase{"10.1.2.3", "255.255.0.0", "255.255.0.0"},
                                          MaskCase{"192.168.1.1", "255.0.0.0", "255.0.0.0"},
-                                         MaskCase{"127.0.0.1", "255.255.0.0", "255.255.0.0"}));
+                                         MaskCase{"127.0.0.1", "255.255.0.0", "255.255.0.0"}),
+                         [](const auto& info) {
+                           std::string name =
+                               std::string(info.param.address) + "_mask_" + info.param.mask_before;
+                           std::replace(name.begin(), name.end(), '.', '_');
+                           return name;
+                         });
 
 TEST_F(DialogTest, MaskFollowsOnlyTheFirstAddressEntered) {
   TIPconfigFrm& dialog = Open();
