@@ -48,14 +48,13 @@ void TKestrune::ApplyDefinitionValues() {
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
   setFont(PixelFont({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"}, 11));
-  TabSheet2->setFont(PixelFont({QString::fromUtf8("宋体"), "SimSun", "NSimSun", "WenQuanYi Zen Hei",
-                                "Noto Sans CJK SC"},
-                               13));
+  TabSheet2->setFont(PixelFont(
+      {QString::fromUtf8("宋体"), "SimSun", "NSimSun", "WenQuanYi Zen Hei", "Noto Sans CJK SC"},
+      13));
 
   // The wireless page is built in full but never reachable.
   PageControl1->setCurrentIndex(0);
   PageControl1->setTabVisible(kWirelessPage, false);
-  PageControl1->setTabEnabled(kWirelessPage, false);
   connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
     if (index == kWirelessPage) PageControl1->setCurrentIndex(0);
   });
@@ -76,6 +75,9 @@ void TKestrune::ConnectHandlers() {
   RadioButton4->OnClick = [this] { RadioButton4Click(); };
   ConnectWirelessHandlers();
   connect(IPoptionsBitB, &QPushButton::clicked, this, [this] { IPoptionsBitBClick(); });
+  connect(SetBitB, &QPushButton::clicked, this, platform::Guarded([this] { SetBitBClick(); }));
+  connect(TestConnectBtn, &QPushButton::clicked, this,
+          platform::Guarded([this] { TestConnectBtnClick(); }));
 }
 
 void TKestrune::closeEvent(QCloseEvent* event) {

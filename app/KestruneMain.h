@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/exchange_guard.h"
+#include "device/Vandrel.h"
 #include "ui_KestruneMain.h"
 
 class QCloseEvent;
@@ -74,6 +75,11 @@ class TKestrune : public QWidget, public Ui::TKestrune {
   void ConnectHandlers();
   void ConnectWirelessHandlers();
   void RunModemExchange();
+  void RunWirelessUpload(bool tcp);
+  bool WirelessInputRefused(bool tcp);
+  bool ShortKeyRefused();
+  void RunConnectionTest(Vandrel::ConnectionHandle handle, bool begin);
+  void ShowTestResult(bool connected);
 
   ExchangeGuard exchange_;
 };
