@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "platform/qt/fonts.h"
 #include "platform/qt/guard.h"
 
 TKestrune* Kestrune = nullptr;
@@ -14,14 +15,6 @@ namespace {
 constexpr int kClientWidth = 259;
 constexpr int kClientHeight = 339;
 constexpr int kWirelessPage = 1;
-
-// The named face where it exists, else the nearest in width of those that do.
-QFont PixelFont(const QStringList& families, int pixels) {
-  QFont font(families.front());
-  font.setFamilies(families);
-  font.setPixelSize(pixels);
-  return font;
-}
 
 }  // namespace
 
@@ -47,10 +40,8 @@ void TKestrune::ApplyDefinitionValues() {
   setFixedSize(kClientWidth, kClientHeight);
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
-  setFont(PixelFont({"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arial"}, 11));
-  TabSheet2->setFont(PixelFont(
-      {QString::fromUtf8("宋体"), "SimSun", "NSimSun", "WenQuanYi Zen Hei", "Noto Sans CJK SC"},
-      13));
+  setFont(platform::WindowFont());
+  TabSheet2->setFont(platform::SongFont());
 
   // The wireless page is built in full but never reachable.
   PageControl1->setCurrentIndex(0);

@@ -7,24 +7,11 @@
 #include <QWindow>
 
 #include "dialogs/subnet_mask.h"
+#include "platform/qt/fonts.h"
 #include "platform/qt/guard.h"
 #include "platform/qt/messages.h"
 
 bool FirstOctetWarningShown = false;
-
-namespace {
-
-QFont DialogFont() {
-  // The named face where it exists, else the first of the others that does.
-  const QStringList families = {QString::fromUtf8("宋体"), "SimSun", "NSimSun", "WenQuanYi Zen Hei",
-                                "Noto Sans CJK SC"};
-  QFont font(families.front());
-  font.setFamilies(families);
-  font.setPixelSize(13);
-  return font;
-}
-
-}  // namespace
 
 TIPconfigFrm::TIPconfigFrm(QWidget* parent) : QDialog(parent) {
   setupUi(this);
@@ -42,7 +29,7 @@ void TIPconfigFrm::ApplyDefinitionValues() {
   setFixedSize(kOuterWidth, kOuterHeight);
   setBackgroundRole(QPalette::Button);
   setAutoFillBackground(true);
-  setFont(DialogFont());
+  setFont(platform::SongFont());
   // The labels keep their position and size to their text in this font.
   for (QLabel* label : {Label1, Label2, Label3}) label->adjustSize();
   SetIP->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));

@@ -9,8 +9,9 @@ namespace {
 
 class PosixLibrary : public SharedLibrary {
  public:
+  // Never unloaded: the library's own threads and tables may outlive any one
+  // caller, up to the end of the program.
   explicit PosixLibrary(void* handle) : handle_(handle) {}
-  ~PosixLibrary() override { dlclose(handle_); }
   void* Symbol(const char* name) override { return dlsym(handle_, name); }
 
  private:

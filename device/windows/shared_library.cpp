@@ -9,8 +9,9 @@ namespace {
 
 class WindowsLibrary : public SharedLibrary {
  public:
+  // Never unloaded: the library's own threads and tables may outlive any one
+  // caller, up to the end of the program.
   explicit WindowsLibrary(HMODULE module) : module_(module) {}
-  ~WindowsLibrary() override { FreeLibrary(module_); }
   void* Symbol(const char* name) override {
     return reinterpret_cast<void*>(GetProcAddress(module_, name));
   }

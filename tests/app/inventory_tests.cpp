@@ -131,19 +131,7 @@ TEST_F(Inventory, ModemPageControlsAsDefined) {
 // Tab order within each parent follows the window's focus chain.
 TEST_F(Inventory, TabOrderWithinEachParent) {
   TKestrune& w = Window();
-  std::map<QWidget*, int> chainPosition;
-  int position = 0;
-  for (QWidget* next = w.nextInFocusChain(); next != &w; next = next->nextInFocusChain())
-    chainPosition.emplace(next, position++);
-  // A group box takes its place in the chain where its first control stands.
-  auto positionOf = [&](QWidget* control) {
-    if (!qobject_cast<QGroupBox*>(control)) return chainPosition.at(control);
-    int best = 1 << 30;
-    for (QWidget* child : control->findChildren<QWidget*>())
-      if (child->focusPolicy() != Qt::NoFocus && chainPosition.count(child))
-        best = std::min(best, chainPosition[child]);
-    return best;
-  };
+  const FocusChain chain(w);
   std::map<QWidget*, std::map<int, QString>> byParent;  // parent -> tab order -> name
   for (const Control& c : kModemPage)
     if (c.tabOrder >= 0) {
@@ -153,7 +141,7 @@ TEST_F(Inventory, TabOrderWithinEachParent) {
   for (auto& [parent, order] : byParent) {
     int last = -1;
     for (auto& [tab, name] : order) {
-      const int at = positionOf(w.findChild<QWidget*>(name));
+      const int at = chain.Position(w.findChild<QWidget*>(name));
       EXPECT_GT(at, last) << name.toStdString() << " comes too early in "
                           << parent->objectName().toStdString();
       last = at;

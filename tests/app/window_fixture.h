@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGroupBox>
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <memory>
 
 #include "app/KestruneMain.h"
@@ -38,6 +41,29 @@ class WindowTest : public ::testing::Test {
   testing_support::FakeLibraryScope fake;
   platform::MessageRecorder boxes;
   std::unique_ptr<TKestrune> window;
+};
+
+// Where controls stand in the window's focus chain; a group box stands where
+// its first control stands.
+class FocusChain {
+ public:
+  explicit FocusChain(QWidget& window) {
+    int position = 0;
+    for (QWidget* next = window.nextInFocusChain(); next != &window;
+         next = next->nextInFocusChain())
+      positions_.emplace(next, position++);
+  }
+  int Position(QWidget* control) const {
+    if (!qobject_cast<QGroupBox*>(control)) return positions_.at(control);
+    int best = 1 << 30;
+    for (QWidget* child : control->findChildren<QWidget*>())
+      if (child->focusPolicy() != Qt::NoFocus && positions_.count(child))
+        best = std::min(best, positions_.at(child));
+    return best;
+  }
+
+ private:
+  std::map<QWidget*, int> positions_;
 };
 
 inline platform::RecordedBox Box(platform::BoxKind kind, const char* caption, const char* text) {

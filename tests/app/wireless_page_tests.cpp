@@ -165,24 +165,12 @@ TEST_F(WirelessPage, AreasButtonsAndTabOrder) {
   }
   EXPECT_TRUE(w.SetBitB->isDefault());
 
-  // Page order: a group box stands where its first control stands.
-  std::map<QWidget*, int> chain;
-  int position = 0;
-  for (QWidget* next = w.nextInFocusChain(); next != &w; next = next->nextInFocusChain())
-    chain.emplace(next, position++);
-  auto positionOf = [&](QWidget* control) {
-    if (!qobject_cast<QGroupBox*>(control)) return chain.at(control);
-    int best = 1 << 30;
-    for (QWidget* child : control->findChildren<QWidget*>())
-      if (child->focusPolicy() != Qt::NoFocus && chain.count(child))
-        best = std::min(best, chain[child]);
-    return best;
-  };
+  const FocusChain chain(w);
   const std::vector<QWidget*> order{w.ActiveRadio,  w.GroupBox7,     w.WEPGroup,
                                     w.WPAGroup,     w.GroupBox2,     w.SetBitB,
                                     w.DisableRadio, w.IPoptionsBitB, w.TestConnectBtn};
   for (std::size_t i = 1; i < order.size(); ++i)
-    EXPECT_LT(positionOf(order[i - 1]), positionOf(order[i]))
+    EXPECT_LT(chain.Position(order[i - 1]), chain.Position(order[i]))
         << order[i]->objectName().toStdString();
 }
 
