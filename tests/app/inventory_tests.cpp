@@ -88,20 +88,6 @@ const Control kModemPage[] = {
 };
 // clang-format on
 
-QString TextOf(QWidget* w) {
-  if (auto* combo = qobject_cast<QComboBox*>(w)) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-    return items.join('|') + '@' + QString::number(combo->currentIndex());
-  }
-  if (auto* ip = qobject_cast<platform::TJvIPAddress*>(w)) return ip->Text();
-  if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
-  if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
-  if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-  return {};
-}
-
 class Inventory : public WindowTest {};
 
 TEST_F(Inventory, ModemPageControlsAsDefined) {
@@ -112,7 +98,7 @@ TEST_F(Inventory, ModemPageControlsAsDefined) {
     auto* control = w.TabSheet1->findChild<QWidget*>(c.name);
     ASSERT_NE(control, nullptr);
     EXPECT_STREQ(control->metaObject()->className(), c.kind);
-    EXPECT_EQ(TextOf(control), QString::fromUtf8(c.text));
+    EXPECT_EQ(ControlText(control), QString::fromUtf8(c.text));
     if (!c.geometry.isEmpty()) {
       EXPECT_EQ(control->geometry(), c.geometry);
     }

@@ -3,8 +3,12 @@
 // recorder and no settings files left over from another test.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <algorithm>
 #include <filesystem>
 #include <map>
@@ -12,6 +16,7 @@
 
 #include "app/KestruneMain.h"
 #include "platform/exedir.h"
+#include "platform/qt/TJvIPAddress.h"
 #include "platform/qt/message_recorder.h"
 #include "tests/support/recording_library.h"
 
@@ -65,6 +70,25 @@ class FocusChain {
  private:
   std::map<QWidget*, int> positions_;
 };
+
+inline QStringList Items(const QComboBox* combo) {
+  QStringList items;
+  for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
+  return items;
+}
+
+// What a control shows: caption or text; for lists the items joined by "|",
+// then "@" and the selected index.
+inline QString ControlText(QWidget* w) {
+  if (auto* combo = qobject_cast<QComboBox*>(w))
+    return Items(combo).join('|') + '@' + QString::number(combo->currentIndex());
+  if (auto* ip = qobject_cast<platform::TJvIPAddress*>(w)) return ip->Text();
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+  if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
+  if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+  return {};
+}
 
 inline platform::RecordedBox Box(platform::BoxKind kind, const char* caption, const char* text) {
   return {kind, QString::fromUtf8(caption), QString::fromUtf8(text), true};

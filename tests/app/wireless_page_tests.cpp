@@ -19,12 +19,6 @@ const QStringList kAdHoc{"OPEN", "SHARED", "WPANONE", "WEPAUTO"};
 const QStringList kWep{"NONE", "WEP"};
 const QStringList kWpa{"TKIP", "AES"};
 
-QStringList Items(const QComboBox* combo) {
-  QStringList items;
-  for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-  return items;
-}
-
 std::vector<platform::TEdit*> KeyEdits(TKestrune& w) {
   return {w.WepPasswordEdt1, w.WepPasswordEdt2, w.WepPasswordEdt3, w.WepPasswordEdt4};
 }
@@ -50,17 +44,6 @@ struct Control {
   bool enabled;      // the control's own flag
   int checked;       // radios: 1 selected, 0 not; -1 other kinds
 };
-
-QString TextOf(QWidget* w) {
-  if (auto* combo = qobject_cast<QComboBox*>(w))
-    return Items(combo).join('|') + '@' + QString::number(combo->currentIndex());
-  if (auto* ip = qobject_cast<platform::TJvIPAddress*>(w)) return ip->Text();
-  if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
-  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
-  if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
-  if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
-  return {};
-}
 
 // clang-format off
 const Control kWirelessPage[] = {
@@ -130,7 +113,7 @@ TEST_F(WirelessPage, ControlsAsDefined) {
     auto* control = w.TabSheet2->findChild<QWidget*>(c.name);
     ASSERT_NE(control, nullptr);
     EXPECT_STREQ(control->metaObject()->className(), c.kind);
-    EXPECT_EQ(TextOf(control), QString::fromUtf8(c.text));
+    EXPECT_EQ(ControlText(control), QString::fromUtf8(c.text));
     EXPECT_EQ(Own(control), c.enabled);
     if (c.checked >= 0) {
       EXPECT_EQ(qobject_cast<QRadioButton*>(control)->isChecked(), c.checked == 1);
