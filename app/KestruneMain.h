@@ -19,8 +19,6 @@ class TKestrune : public QWidget, public Ui::TKestrune {
 
   // The window's system handle, handed to the ARP flush as its owner.
   void* SystemHandle();
-  // True while a device exchange runs (no second one can start).
-  bool ExchangeRunning() const { return exchange_.Running(); }
 
   // Creation (stored connection settings and start states).
   void FormCreate();
