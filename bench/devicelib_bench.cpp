@@ -1,9 +1,6 @@
 // Figures of the device library against the emulator: read round trips over
 // loopback TCP and a pty, commands per second, and how long a failing
 // TORVAK_INIT takes.
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -14,6 +11,7 @@
 #include <vector>
 
 #include "emulator/harness/emulator_process.h"
+#include "emulator/harness/local_socket.h"
 #include "vandrel/torvak.h"
 
 namespace {
@@ -58,19 +56,6 @@ void Measure(const char* label, int handle, int count, bool (*command)(int) = Re
               us[us.size() * 99 / 100], count / seconds, failures);
 }
 
-int LoopbackSocket(bool listening, int* port) {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in a{};
-  a.sin_family = AF_INET;
-  a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-  socklen_t len = sizeof a;
-  getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-  *port = ntohs(a.sin_port);
-  if (listening) listen(fd, 8);
-  return fd;
-}
-
 void TimeFailingInit(const char* label, int port) {
   const auto t = Clock::now();
   const int h = TORVAK_INIT("brisel.dll", "127.0.0.1", port, 0, 0, 0);
@@ -107,12 +92,11 @@ int main(int argc, char** argv) {
   TORVAK_CLOSE(tcp);
   TORVAK_CLOSE(pty);
 
-  int port = 0;
-  const int closed = LoopbackSocket(false, &port);
-  TimeFailingInit("closed port", port);
-  close(closed);
-  const int silent = LoopbackSocket(true, &port);
-  TimeFailingInit("listener without handshake", port);
-  close(silent);
+  {
+    harness::LocalSocket closed(false);
+    TimeFailingInit("closed port", closed.port);
+  }
+  harness::LocalSocket silent(true);
+  TimeFailingInit("listener without handshake", silent.port);
   return 0;
 }

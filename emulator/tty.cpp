@@ -9,42 +9,19 @@
 
 #include <cerrno>
 #include <cstring>
-#include <utility>
+
+#include "protocol/serial_line.h"
 
 namespace emulator {
 namespace {
-
-bool SpeedFor(int baud, speed_t* speed) {
-  static const std::pair<int, speed_t> kRates[] = {
-      {1200, B1200},     {2400, B2400},     {4800, B4800},    {9600, B9600},
-      {19200, B19200},   {38400, B38400},   {57600, B57600},  {115200, B115200},
-      {230400, B230400}, {460800, B460800}, {921600, B921600}};
-  for (const auto& [rate, s] : kRates)
-    if (rate == baud) {
-      *speed = s;
-      return true;
-    }
-  return false;
-}
-
-bool MakeRaw(int fd, speed_t speed) {
-  termios tio{};
-  if (tcgetattr(fd, &tio) != 0) return false;
-  cfmakeraw(&tio);
-  tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS);
-  tio.c_cflag |= CS8 | CLOCAL | CREAD;
-  cfsetispeed(&tio, speed);
-  cfsetospeed(&tio, speed);
-  return tcsetattr(fd, TCSANOW, &tio) == 0;
-}
 
 std::string Reason(const std::string& what) { return what + ": " + std::strerror(errno); }
 
 }  // namespace
 
 int OpenTty(const std::string& path, int baud, std::string* error) {
-  speed_t speed;
-  if (!SpeedFor(baud, &speed)) {
+  const auto speed = protocol::BaudConstant(baud);
+  if (!speed) {
     *error = "unsupported baud rate " + std::to_string(baud);
     return -1;
   }
@@ -53,7 +30,7 @@ int OpenTty(const std::string& path, int baud, std::string* error) {
     *error = Reason("cannot open " + path);
     return -1;
   }
-  if (!isatty(fd) || !MakeRaw(fd, speed)) {
+  if (!isatty(fd) || !protocol::SetRawLine(fd, *speed)) {
     *error = path + " is not a usable tty";
     close(fd);
     return -1;
@@ -77,7 +54,7 @@ bool CreatePty(const std::string& link, Pty* pty, std::string* error) {
   fcntl(pty->master, F_SETFD, FD_CLOEXEC);
   pty->slavePath = name;
   pty->slave = open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-  if (pty->slave < 0 || !MakeRaw(pty->slave, B115200)) {
+  if (pty->slave < 0 || !protocol::SetRawLine(pty->slave, B115200)) {
     *error = Reason("cannot set up " + pty->slavePath);
     return false;
   }

@@ -47,10 +47,11 @@ void FdLink::DiscardInput() {
   if (!isSocket_) tcflush(fd_, TCIFLUSH);
 }
 
-IoResult FdLink::WriteAll(const std::uint8_t* data, std::size_t size, Clock::time_point deadline) {
-  std::size_t done = 0;
-  while (done < size) {
-    pollfd fds[2] = {{fd_, POLLOUT, 0}, {wakeRead_, POLLIN, 0}};
+// Waits until the link is ready for events, the wake pipe fires or the
+// deadline passes; revents receives what the link reported.
+IoResult FdLink::WaitReady(short events, Clock::time_point deadline, short* revents) {
+  for (;;) {
+    pollfd fds[2] = {{fd_, events, 0}, {wakeRead_, POLLIN, 0}};
     const int r = poll(fds, 2, MillisecondsLeft(deadline));
     if (r < 0) {
       if (errno == EINTR) continue;
@@ -58,7 +59,18 @@ IoResult FdLink::WriteAll(const std::uint8_t* data, std::size_t size, Clock::tim
     }
     if (fds[1].revents & POLLIN) return IoResult::Woken;
     if (r == 0) return IoResult::Timeout;
-    if (fds[0].revents & (POLLERR | POLLHUP | POLLNVAL)) return IoResult::Broken;
+    *revents = fds[0].revents;
+    return IoResult::Ok;
+  }
+}
+
+IoResult FdLink::WriteAll(const std::uint8_t* data, std::size_t size, Clock::time_point deadline) {
+  std::size_t done = 0;
+  while (done < size) {
+    short revents = 0;
+    if (const IoResult ready = WaitReady(POLLOUT, deadline, &revents); ready != IoResult::Ok)
+      return ready;
+    if (revents & (POLLERR | POLLHUP | POLLNVAL)) return IoResult::Broken;
     const ssize_t n = isSocket_ ? send(fd_, data + done, size - done, MSG_NOSIGNAL)
                                 : write(fd_, data + done, size - done);
     if (n < 0) {
@@ -74,14 +86,9 @@ IoResult FdLink::ReadSome(std::uint8_t* buf, std::size_t size, std::size_t* got,
                           Clock::time_point deadline) {
   *got = 0;
   for (;;) {
-    pollfd fds[2] = {{fd_, POLLIN, 0}, {wakeRead_, POLLIN, 0}};
-    const int r = poll(fds, 2, MillisecondsLeft(deadline));
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      return IoResult::Broken;
-    }
-    if (fds[1].revents & POLLIN) return IoResult::Woken;
-    if (r == 0) return IoResult::Timeout;
+    short revents = 0;
+    if (const IoResult ready = WaitReady(POLLIN, deadline, &revents); ready != IoResult::Ok)
+      return ready;
     const ssize_t n = read(fd_, buf, size);
     if (n > 0) {
       *got = static_cast<std::size_t>(n);

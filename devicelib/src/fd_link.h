@@ -29,6 +29,8 @@ class FdLink {
   void DiscardInput();
 
  private:
+  IoResult WaitReady(short events, Clock::time_point deadline, short* revents);
+
   int fd_;
   bool isSocket_;
   int wakeRead_ = -1;

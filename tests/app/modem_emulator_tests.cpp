@@ -11,10 +11,12 @@ class ModemAgainstEmulator : public ::testing::Test {
     RemoveSettingsFiles();
     Vandrel::SetSleeper([](int) {});
     Vandrel::SetArpFlushLauncher([](void*) {});
+    Vandrel::SetProcessKiller([](const std::string&) { return 0; });  // other tests' processes
   }
   void TearDown() override {
     Vandrel::SetSleeper(nullptr);
     Vandrel::SetArpFlushLauncher(nullptr);
+    Vandrel::SetProcessKiller(nullptr);
     RemoveSettingsFiles();
   }
   void Start(std::vector<std::string> args) {

@@ -14,12 +14,14 @@ class WirelessAgainstEmulator : public ::testing::Test {
     ResetWepKeyState();
     Vandrel::SetSleeper([](int) {});
     Vandrel::SetArpFlushLauncher([](void*) {});
+    Vandrel::SetProcessKiller([](const std::string&) { return 0; });  // other tests' processes
     std::ofstream(BesideExecutable("IPconfig.ini"))
         << "[Config]\nIPaddress=10.1.2.3\nsubMask=255.0.0.0\nGateWay=10.1.2.1\nIPRadio=1\n";
   }
   void TearDown() override {
     Vandrel::SetSleeper(nullptr);
     Vandrel::SetArpFlushLauncher(nullptr);
+    Vandrel::SetProcessKiller(nullptr);
     RemoveSettingsFiles();
   }
   void Start(std::vector<std::string> args) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "protocol/serial_line.h"
 #include "serial_name.h"
 
 namespace {
@@ -15,9 +16,9 @@ TEST(SerialDevicePath, BareComNamesMapToTtyS) {
 }
 
 TEST(BaudConstant, OnlyExactRates) {
-  EXPECT_EQ(vandrel::BaudConstant(115200), B115200);
-  EXPECT_EQ(vandrel::BaudConstant(9600), B9600);
-  for (int rate : {0, -9600, 12345, 115201, 100000}) EXPECT_FALSE(vandrel::BaudConstant(rate));
+  EXPECT_EQ(protocol::BaudConstant(115200), B115200);
+  EXPECT_EQ(protocol::BaudConstant(9600), B9600);
+  for (int rate : {0, -9600, 12345, 115201, 100000}) EXPECT_FALSE(protocol::BaudConstant(rate));
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
 // The library over loopback TCP against the emulator.
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <chrono>
 #include <thread>
 
+#include "emulator/harness/local_socket.h"
 #include "tests/devicelib/abi_client.h"
 
 namespace {
@@ -18,24 +16,6 @@ using torvak_client::EmulatorTest;
 long long MsSince(Clock::time_point start) {
   return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
-
-// A loopback socket bound to a free port; listening or not.
-struct LocalSocket {
-  int fd = -1;
-  int port = 0;
-  explicit LocalSocket(bool listening) {
-    fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t len = sizeof a;
-    getsockname(fd, reinterpret_cast<sockaddr*>(&a), &len);
-    port = ntohs(a.sin_port);
-    if (listening) listen(fd, 8);
-  }
-  ~LocalSocket() { close(fd); }
-};
 
 TEST_F(EmulatorTest, ReadAndWriteWithTheReplyLaidOutAfterTheName) {
   StartEmulator();
@@ -90,8 +70,8 @@ TEST_F(EmulatorTest, ReplyNeverWritesPastTheDeclaredSize) {
 }
 
 TEST(Init, FailsBoundedForEveryWrongTarget) {
-  LocalSocket closed(false);
-  LocalSocket silent(true);  // accepts (backlog) but never answers the handshake
+  harness::LocalSocket closed(false);
+  harness::LocalSocket silent(true);  // accepts (backlog) but never answers the handshake
   struct Case {
     const char* module;
     const char* address;
